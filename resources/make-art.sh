@@ -10,7 +10,7 @@ trap 'rm -rf "$tmp"' EXIT
 render() {
   local s=$1 big=$(( $1 * 8 ))
   convert -size ${big}x${big} xc:none -draw "affine 8,0,0,8,-0.5,-0.5 $2" \
-    -filter box -resize ${s}x${s} "PNG32:$3"
+    -filter box -resize ${s}x${s} -define png:exclude-chunk=date,time "PNG32:$3"
 }
 
 # Sheet from outer edge a to b, border w, corner radius r, shadow offset d (output pixels).
@@ -66,7 +66,8 @@ convert "$tmp/sil.png" -morphology Erode Square:1 +antialias -fill black -draw "
   line 8,10 8,16  line 12,11 12,17  line 16,13 16,18
   line 3,18 6,18  line 7,16 7,17
   line 7,25 16,25" "$tmp/fill.png"
-convert "$tmp/fill.png" "$tmp/sil.png" -alpha off -compose CopyOpacity -composite PNG32:hand-32.png
+convert "$tmp/fill.png" "$tmp/sil.png" -alpha off -compose CopyOpacity -composite \
+  -define png:exclude-chunk=date,time PNG32:hand-32.png
 
 icotool -c --cursor -b 1 --hotspot-x=6 --hotspot-y=1 -o hand.cur hand-32.png
 
@@ -92,7 +93,7 @@ for s in sizes:
           for i in range(0, len(data), 4)]
     out += [f"inline constexpr std::uint32_t kIcon{s}[] = {{", f"    {s}, {s},", rows(px, 8), "};", ""]
 out += ["inline constexpr const std::uint32_t* kIcons[] = {" + ", ".join(f"kIcon{s}" for s in sizes) + "};",
-        "inline constexpr std::size_t kIconWords[] = {" + ", ".join(f"std::size(kIcon{s})" for s in sizes) + "};",
+        "inline constexpr std::size_t kIconWords[] = {" + ", ".join(str(2 + s * s) for s in sizes) + "};",
         "", "}  // namespace veskaro::art", ""]
 open("icons.inc", "w").write("\n".join(out))
 
@@ -169,16 +170,16 @@ if rgba(f"{tmp}/cur.png") != hand:
 
 for s in [128, 64, 48, 32, 16]:
     d = rgba(f"icon-{s}.png")
-    if len(d) != s * s * 4 or d[3] != 0 or d[-1] > 128:
+    if len(d) != s * s * 4 or max(d[3], d[-1]) > 16:
         fail(f"icon-{s}.png: wrong size or opaque corners")
 
-want = {"veskaro.ico": [f"--icon --index={i} --width={s} --height={s} --bit-depth=32"
+want = {"veskaro.ico": [f"--icon --index={i} --width={s} --height={s} --bit-depth=32 --palette-size=0"
                         for i, s in enumerate([128, 64, 48, 32, 16], 1)],
-        "hand.cur": ["--cursor --index=1 --width=32 --height=32 --bit-depth=1 --hotspot-x=6 --hotspot-y=1"]}
+        "hand.cur": ["--cursor --index=1 --width=32 --height=32 --bit-depth=1 --palette-size=2"
+                     " --hotspot-x=6 --hotspot-y=1"]}
 for f, lines in want.items():
-    got = subprocess.check_output(["icotool", "-l", f], text=True).split("\n")
-    got = [" ".join(l.split()[1:]) for l in got if l]
-    if got != lines:
+    got = subprocess.check_output(["icotool", "-l", f], text=True).split()
+    if got != " ".join(lines).split():
         fail(f"icotool -l {f}: {got}")
 PY
 echo "make-art.sh: done"
