@@ -22,8 +22,8 @@ bool Representable(std::int64_t bytes) {
 }  // namespace
 
 void* Memory::Allocate(std::int64_t bytes) {
-  void* block = Representable(bytes) ? heap_.Allocate(static_cast<std::size_t>(bytes))
-                                     : nullptr;
+  void* block =
+      Representable(bytes) ? heap_.Allocate(static_cast<std::size_t>(bytes)) : nullptr;
   if (block == nullptr) Fail(bytes);
   return block;
 }

@@ -6,39 +6,33 @@ namespace veskaro {
 
 namespace {
 
-Point* NewPoint(Memory& memory) {
-  return new (memory.Allocate(sizeof(Point))) Point{};
-}
+Point* NewPoint(Memory& memory) { return new (memory.Allocate(sizeof(Point))) Point{}; }
 
 }  // namespace
 
 Recorder::Recorder(ScreenPort& screen, Memory& memory)
     : screen_(screen),
-      memory_(memory),
-      lastPoint_(NewPoint(memory)),
+      lastPoint_(NewPoint(memory), Release{&memory}),
       recording_(memory) {}
 
 Recorder::~Recorder() { OnProgramExit(); }
 
 void Recorder::OnWindowCreated() { mode_ = RecorderMode::Ready; }
 
-void Recorder::OnCanvasLeftDown(std::int32_t x, std::int32_t y,
-                                std::int32_t /*keys*/) {
+void Recorder::OnCanvasLeftDown(std::int32_t x, std::int32_t y, std::int32_t /*keys*/) {
   if (mode_ == RecorderMode::Playing) return;
   *lastPoint_ = Point{x, y};
   mode_ = RecorderMode::Drawing;
   screen_.DrawLine(x, y, x, y);
 }
 
-void Recorder::OnCanvasMouseMove(std::int32_t x, std::int32_t y,
-                                 std::int32_t /*keys*/) {
+void Recorder::OnCanvasMouseMove(std::int32_t x, std::int32_t y, std::int32_t /*keys*/) {
   if (mode_ != RecorderMode::Drawing) return;
   DrawAndRecord(Point{x, y});
   *lastPoint_ = Point{x, y};
 }
 
-void Recorder::OnCanvasLeftUp(std::int32_t x, std::int32_t y,
-                              std::int32_t /*keys*/) {
+void Recorder::OnCanvasLeftUp(std::int32_t x, std::int32_t y, std::int32_t /*keys*/) {
   if (mode_ != RecorderMode::Drawing) return;
   DrawAndRecord(Point{x, y});
   mode_ = RecorderMode::Ready;
@@ -70,8 +64,7 @@ void Recorder::OnTimerTick() {
 }
 
 void Recorder::OnProgramExit() noexcept {
-  memory_.Free(lastPoint_);
-  lastPoint_ = nullptr;
+  lastPoint_.reset();
   recording_.DiscardAll();
 }
 

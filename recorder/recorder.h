@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "recorder/geometry.h"
 #include "recorder/memory.h"
@@ -42,10 +43,15 @@ class Recorder {
  private:
   void DrawAndRecord(Point to);
 
+  // Gives a block back to the memory it came from.
+  struct Release {
+    Memory* memory;
+    void operator()(Point* block) const noexcept { memory->Free(block); }
+  };
+
   ScreenPort& screen_;
-  Memory& memory_;
   RecorderMode mode_ = RecorderMode::Playing;
-  Point* lastPoint_;
+  std::unique_ptr<Point, Release> lastPoint_;
   Recording recording_;
   std::int32_t playPosition_ = 0;
 };

@@ -34,8 +34,8 @@ void Recording::Grow() {
   // The count is a signed 32-bit number: one more segment has no place.
   if (next == 0) memory_.Fail(BytesFor(std::int64_t{capacity_} + 1));
   const std::int64_t bytes = BytesFor(next);
-  void* block = data_ == nullptr ? memory_.Allocate(bytes)
-                                 : memory_.Reallocate(data_, bytes);
+  void* block =
+      data_ == nullptr ? memory_.Allocate(bytes) : memory_.Reallocate(data_, bytes);
   data_ = static_cast<Segment*>(block);
   capacity_ = next;
 }

@@ -39,9 +39,7 @@ class Recording {
   void Append(const Segment& segment);
   std::int32_t Count() const noexcept { return count_; }
   // 1 <= position <= Count().
-  const Segment& At(std::int32_t position) const noexcept {
-    return data_[position - 1];
-  }
+  const Segment& At(std::int32_t position) const noexcept { return data_[position - 1]; }
   // Forgets every segment and gives the storage back.
   void DiscardAll() noexcept;
   std::int64_t CapacityBytes() const noexcept {

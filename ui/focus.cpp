@@ -7,8 +7,7 @@ namespace veskaro {
 TabCycle MakeTabCycle(const WindowDescription& description) {
   TabCycle cycle;
   // Walk backwards so a stable sort puts later declarations first.
-  for (auto it = description.controls.rbegin(); it != description.controls.rend();
-       ++it) {
+  for (auto it = description.controls.rbegin(); it != description.controls.rend(); ++it) {
     if (it->visible && it->tabStop && it->kind != ControlKind::Timer) {
       cycle.members[cycle.size++] = it->id;
     }

@@ -9,8 +9,7 @@ KeyAction MainWindowKeyAction(Key key, std::int32_t modifiers) {
   switch (key) {
     case Key::Tab:
       if ((modifiers & (kCtrl | kAlt)) != 0) return KeyAction::Pass;
-      return (modifiers & kShift) != 0 ? KeyAction::FocusPrevious
-                                       : KeyAction::FocusNext;
+      return (modifiers & kShift) != 0 ? KeyAction::FocusPrevious : KeyAction::FocusNext;
     case Key::Escape:
       return plain ? KeyAction::Close : KeyAction::Pass;
     case Key::Return:

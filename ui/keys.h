@@ -7,11 +7,11 @@ namespace veskaro {
 enum class Key { Tab, Escape, Return, F1, Other };
 
 enum class KeyAction {
-  Pass,           // on to the focused control
+  Pass,  // on to the focused control
   FocusNext,
   FocusPrevious,
-  Close,          // the close request, as from the close box
-  Swallow,        // acted on here, to no effect
+  Close,    // the close request, as from the close box
+  Swallow,  // acted on here, to no effect
 };
 
 // What the main window does with a key-down before the focused control sees

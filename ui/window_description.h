@@ -12,15 +12,36 @@ enum class ControlKind { Window, DrawPanel, Button, Timer };
 enum class ControlId { MainWindow, Clock1, Button2, Button1, Canvas1 };
 
 enum class Event {
-  Created, PositionChanged, SizeChanged, Shown, CanClose, WillBeDestroyed,
-  GotFocus, LostFocus, KeyDown, KeyUp, Char,
-  Clicked, Tick,
-  LeftDown, LeftUp, MouseMove, DoubleClick, RightDown, RightUp, Wheel,
+  Created,
+  PositionChanged,
+  SizeChanged,
+  Shown,
+  CanClose,
+  WillBeDestroyed,
+  GotFocus,
+  LostFocus,
+  KeyDown,
+  KeyUp,
+  Char,
+  Clicked,
+  Tick,
+  LeftDown,
+  LeftUp,
+  MouseMove,
+  DoubleClick,
+  RightDown,
+  RightUp,
+  Wheel,
 };
 
 enum class Handler {
-  OnWindowCreated, OnTimerTick, OnPlayClicked, OnClearClicked,
-  OnCanvasLeftDown, OnCanvasLeftUp, OnCanvasMouseMove,
+  OnWindowCreated,
+  OnTimerTick,
+  OnPlayClicked,
+  OnClearClicked,
+  OnCanvasLeftDown,
+  OnCanvasLeftUp,
+  OnCanvasMouseMove,
 };
 
 enum class PointerShape { Arrow, PointingHand };
@@ -100,28 +121,62 @@ namespace declared {
 
 constexpr WindowSettings kMainWindow{
     .title = "Veskaro 动画录制",
-    .width = 502, .height = 441,
-    .left = 50, .top = 50,
+    .width = 502,
+    .height = 441,
+    .left = 50,
+    .top = 50,
     .centred = true,
-    .fixedBorder = true, .controlBox = true, .minimizeBox = true,
-    .maximizeBox = false, .movable = true,
-    .escCloses = true, .enterMovesFocus = false, .f1Help = false,
+    .fixedBorder = true,
+    .controlBox = true,
+    .minimizeBox = true,
+    .maximizeBox = false,
+    .movable = true,
+    .escCloses = true,
+    .enterMovesFocus = false,
+    .f1Help = false,
     .showInTaskbar = true,
-    .dragByClientArea = false, .alwaysOnTop = false, .keepCaptionActive = false,
-    .visible = true, .enabled = true,
+    .dragByClientArea = false,
+    .alwaysOnTop = false,
+    .keepCaptionActive = false,
+    .visible = true,
+    .enabled = true,
 };
 
-constexpr ControlEntry kClock1{ControlId::Clock1, "时钟1", ControlKind::Timer,
-                               {400, 368, 26, 26}, "", false, false, 0,
+constexpr ControlEntry kClock1{ControlId::Clock1,
+                               "时钟1",
+                               ControlKind::Timer,
+                               {400, 368, 26, 26},
+                               "",
+                               false,
+                               false,
+                               0,
                                PointerShape::Arrow};
-constexpr ControlEntry kButton2{ControlId::Button2, "按钮2", ControlKind::Button,
-                                {256, 368, 72, 40}, "play", true, true, 0,
+constexpr ControlEntry kButton2{ControlId::Button2,
+                                "按钮2",
+                                ControlKind::Button,
+                                {256, 368, 72, 40},
+                                "play",
+                                true,
+                                true,
+                                0,
                                 PointerShape::Arrow};
-constexpr ControlEntry kButton1{ControlId::Button1, "按钮1", ControlKind::Button,
-                                {128, 368, 72, 40}, "clear", true, true, 0,
+constexpr ControlEntry kButton1{ControlId::Button1,
+                                "按钮1",
+                                ControlKind::Button,
+                                {128, 368, 72, 40},
+                                "clear",
+                                true,
+                                true,
+                                0,
                                 PointerShape::Arrow};
-constexpr ControlEntry kCanvas1{ControlId::Canvas1, "画板1", ControlKind::DrawPanel,
-                                {24, 24, 448, 336}, "", true, false, 0,
+constexpr ControlEntry kCanvas1{ControlId::Canvas1,
+                                "画板1",
+                                ControlKind::DrawPanel,
+                                {24, 24, 448, 336},
+                                "",
+                                true,
+                                false,
+                                0,
                                 PointerShape::PointingHand};
 
 }  // namespace declared
@@ -133,8 +188,11 @@ inline constexpr WindowDescription kWindowDescription{
                  declared::kCanvas1},
     .buttons = {{{ControlId::Button2, false, true, true, true},
                  {ControlId::Button1, false, true, true, true}}},
-    .canvas = {.border = false, .backgroundColour = 0xFFFFFF, .autoRedraw = true,
-               .penWidth = 4, .penColour = 0x000000},
+    .canvas = {.border = false,
+               .backgroundColour = 0xFFFFFF,
+               .autoRedraw = true,
+               .penWidth = 4,
+               .penColour = 0x000000},
     .timer = {.period = 0},
     .bindings = {{
         {ControlId::MainWindow, Event::Created, Handler::OnWindowCreated},
@@ -148,8 +206,7 @@ inline constexpr WindowDescription kWindowDescription{
 };
 
 // The canvas's client area, for the checks of pointer positions.
-constexpr bool InsideCanvas(const WindowDescription& d, std::int32_t x,
-                            std::int32_t y) {
+constexpr bool InsideCanvas(const WindowDescription& d, std::int32_t x, std::int32_t y) {
   const Rect r = d.Control(ControlId::Canvas1).rect;
   return x >= 0 && y >= 0 && x < r.width && y < r.height;
 }
