@@ -84,6 +84,26 @@ class FakePlatform : public Platform {
   CountingHeap& heap_;
 };
 
+// Notes the size of every memory request on its way to `heap`, refused or not.
+class RequestSizes final : public HeapPort {
+ public:
+  explicit RequestSizes(HeapPort& heap) : heap_(heap) {}
+  void* Allocate(std::size_t bytes) noexcept override {
+    sizes.push_back(bytes);
+    return heap_.Allocate(bytes);
+  }
+  void* Reallocate(void* block, std::size_t bytes) noexcept override {
+    sizes.push_back(bytes);
+    return heap_.Reallocate(block, bytes);
+  }
+  void Free(void* block) noexcept override { heap_.Free(block); }
+
+  std::vector<std::size_t> sizes;
+
+ private:
+  HeapPort& heap_;
+};
+
 class LifecycleTest : public ::testing::Test {
  protected:
   // The exit code, whether the program returned or ended the process.
@@ -166,15 +186,25 @@ TEST_F(LifecycleTest, EveryAllocationFailingOnceEndsInExactlyOneReport) {
       if (stroke == 1) p.events->Raise(ControlId::Button1, Event::Clicked);
     }
   };
+  // Input while the box is up must reach nothing.
+  const auto whileBoxIsUp = [](FakePlatform& p) {
+    if (p.events == nullptr) return;  // the recorder itself could not be made
+    p.Drag(5);
+    p.events->Raise(ControlId::Clock1, Event::Tick);
+    p.events->Raise(ControlId::Button2, Event::Clicked);
+    p.events->Raise(ControlId::Button1, Event::Clicked);
+  };
   for (std::int64_t n = 1;; ++n) {
     SCOPED_TRACE(n);
     CountingHeap h;
     FailingHeap failing(h, n);
+    RequestSizes requests(failing);
     FakePlatform p(h);
     p.inLoop = session;
+    p.whileBoxIsUp = whileBoxIsUp;
     int code = 0;
     try {
-      code = RunProgram(p, failing);
+      code = RunProgram(p, requests);
     } catch (const ProcessExit& e) {
       code = e.code;
     }
@@ -187,12 +217,21 @@ TEST_F(LifecycleTest, EveryAllocationFailingOnceEndsInExactlyOneReport) {
     for (const std::string& line : p.log) boxes += line.rfind("box ", 0) == 0;
     EXPECT_EQ(boxes, 1);
     EXPECT_EQ(code, kFatalExitCode);
-    EXPECT_NE(p.log[p.log.size() - 4].find("字节内存失败!"), std::string::npos);
+    // The report names the exact size of the refused request, and nothing is
+    // drawn between it and the end.
+    ASSERT_EQ(requests.sizes.size(), static_cast<std::size_t>(n));
+    ASSERT_GE(p.log.size(), 4u);
+    const Log tail(p.log.end() - 4, p.log.end());
+    EXPECT_EQ(tail[0],
+              "box 错误: " + FatalErrorText(AllocationFailureMessage(
+                                 static_cast<std::int64_t>(requests.sizes.back()))));
+    EXPECT_EQ(tail[1], "release windows");
+    EXPECT_EQ(tail[2].rfind("release resources, ", 0), 0u);
+    EXPECT_EQ(tail[3], "exit -1");
     // The exit routine did not run: the recorder still held its blocks.
     if (n > 1) {
-      EXPECT_NE(p.log[p.log.size() - 2], "release resources, 0 blocks");
+      EXPECT_NE(tail[2], "release resources, 0 blocks");
     }
-    EXPECT_EQ(p.log.back(), "exit -1");
   }
 }
 
