@@ -160,16 +160,15 @@ void FatalBox::Paint() {
 }
 
 void RunFatalBox(const Connection& connection, Palette& palette, std::string_view caption,
-                 std::string_view text,
-                 const std::function<void(const XExposeEvent&)>& repaint) {
+                 std::string_view text, const std::function<void(XEvent&)>& behind) {
   FatalBox box(connection, palette, caption, text);
   while (!box.dismissed()) {
     XEvent event;
     XNextEvent(connection.display(), &event);  // flushes, then blocks
     if (box.Owns(event.xany.window)) {
       box.Dispatch(event);
-    } else if (event.type == Expose) {
-      repaint(event.xexpose);
+    } else {
+      behind(event);
     }
   }
 }

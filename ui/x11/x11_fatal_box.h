@@ -42,10 +42,9 @@ class FatalBox {
   bool dismissed_ = false;
 };
 
-// Shows the box until it is dismissed. Meanwhile the rest of the program
-// gets its exposures through `repaint`, and no other event.
+// Shows the box until it is dismissed. Meanwhile every other event goes to
+// `behind`, which repaints and takes no input.
 void RunFatalBox(const Connection& connection, Palette& palette, std::string_view caption,
-                 std::string_view text,
-                 const std::function<void(const XExposeEvent&)>& repaint);
+                 std::string_view text, const std::function<void(XEvent&)>& behind);
 
 }  // namespace veskaro::x11

@@ -130,6 +130,8 @@ void Form::Dispatch(XEvent& event) {
       return OnFocusChange(event.xfocus);
     case MapNotify:
       return OnMapped(event.xmap);
+    case DestroyNotify:
+      return OnDestroyed(event.xdestroywindow);
     case PropertyNotify:
       return main_.OnPropertyChange(event.xproperty);
     case ClientMessage:
@@ -139,6 +141,11 @@ void Form::Dispatch(XEvent& event) {
     default:
       return;
   }
+}
+
+void Form::DispatchBehindBox(XEvent& event) {
+  if (event.type == Expose) return Repaint(event.xexpose);
+  if (event.type == FocusIn || event.type == FocusOut) OnFocusChange(event.xfocus);
 }
 
 Form::ButtonSlot* Form::ButtonOf(Window window) noexcept {
@@ -286,11 +293,16 @@ void Form::OnClientMessage(const XClientMessageEvent& message) {
   if (message.window == main_.window() && main_.IsCloseRequest(message)) RequestClose();
 }
 
+// Another client may destroy the window; that ends the program like closing.
+void Form::OnDestroyed(const XDestroyWindowEvent& event) {
+  if (event.window == main_.window()) closed_ = true;
+}
+
 void Form::OnMappingChange(XMappingEvent& event) { XRefreshKeyboardMapping(&event); }
 
 void Form::RequestClose() {
   events_.Raise(ControlId::MainWindow, Event::CanClose);
-  closeRequested_ = true;
+  closed_ = true;
 }
 
 }  // namespace veskaro::x11

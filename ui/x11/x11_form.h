@@ -24,12 +24,14 @@ class Form {
        const DoubleClickSettings& doubleClicks);
 
   void Dispatch(XEvent& event);
-  // Also while the fatal box is up.
+  // While the fatal box is up: repaints and activation, no input.
+  void DispatchBehindBox(XEvent& event);
   void Repaint(const XExposeEvent& exposed);
   void Show();
 
   Canvas& canvas() noexcept { return canvas_; }
-  bool closeRequested() const noexcept { return closeRequested_; }
+  // Closed by the user or destroyed: the window records are to go.
+  bool closed() const noexcept { return closed_; }
 
  private:
   struct ButtonSlot {
@@ -50,6 +52,7 @@ class Form {
   void OnFocusChange(const XFocusChangeEvent& event);
   void OnMapped(const XMapEvent& event);
   void OnClientMessage(const XClientMessageEvent& message);
+  void OnDestroyed(const XDestroyWindowEvent& event);
   void OnMappingChange(XMappingEvent& event);
   void MoveFocus(ControlId from);
   void ShowFocusMarks();
@@ -65,7 +68,7 @@ class Form {
   DoubleClickDetector doubleClicks_;
   bool managed_;
   bool active_ = false;
-  bool closeRequested_ = false;
+  bool closed_ = false;
 };
 
 }  // namespace veskaro::x11

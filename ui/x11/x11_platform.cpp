@@ -55,8 +55,8 @@ class X11Platform::Backend final : public EventSink {
   void FatalBox(std::string_view caption, std::string_view text) {
     if (!connection_) return;
     RunFatalBox(*connection_, EnsureResources().palette(), caption, text,
-                [this](const XExposeEvent& e) {
-                  if (form_) form_->Repaint(e);
+                [this](XEvent& e) {
+                  if (form_) form_->DispatchBehindBox(e);
                 });
   }
 
@@ -82,7 +82,7 @@ class X11Platform::Backend final : public EventSink {
   void Dispatch(XEvent& event) override {
     if (!form_) return;  // events for windows that are gone
     form_->Dispatch(event);
-    if (form_->closeRequested()) Close();
+    if (form_->closed()) Close();
   }
   void Tick() override {
     if (events_ != nullptr) events_->Raise(ControlId::Clock1, Event::Tick);

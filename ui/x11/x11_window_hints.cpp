@@ -49,6 +49,15 @@ void SetIdentity(const Connection& connection, Window window, Atom type) {
   XSetClassHint(d, window, &classHint);
   Atom protocols[] = {a.wmDeleteWindow};
   XSetWMProtocols(d, window, protocols, 1);
+  // _NET_WM_PID means something only together with the host name.
+  char host[256] = {};
+  gethostname(host, sizeof host - 1);
+  char* hosts[] = {host};
+  XTextProperty machine{};
+  if (XStringListToTextProperty(hosts, 1, &machine) != 0) {
+    XSetWMClientMachine(d, window, &machine);
+    XFree(machine.value);
+  }
   const long pid = static_cast<long>(getpid());
   XChangeProperty(d, window, a.netWmPid, XA_CARDINAL, 32, PropModeReplace,
                   reinterpret_cast<const unsigned char*>(&pid), 1);
