@@ -30,7 +30,7 @@ class PushButton {
   void Paint();
   void ShowFocus(bool focused);
 
-  // Each returns whether the button was clicked.
+  // OnRelease and OnSpaceUp tell whether the button was clicked.
   void OnPress(const XButtonEvent& event);
   bool OnRelease(const XButtonEvent& event);
   void OnCrossing(const XCrossingEvent& event);
