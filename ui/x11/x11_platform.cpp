@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <fontconfig/fontconfig.h>
+
 #include "ui/timer.h"
 #include "ui/window_description.h"
 #include "ui/x11/x11_connection.h"
@@ -69,7 +71,10 @@ class X11Platform::Backend final : public EventSink {
   void Release() noexcept {
     DestroyWindows();
     resources_.reset();
+    if (!connection_) return;
     connection_.reset();
+    // Xft loaded fontconfig's configuration for us; nothing uses it now.
+    FcFini();
   }
   void Flush() {
     if (connection_) XFlush(connection_->display());
