@@ -35,12 +35,13 @@ done
 
 # Depends must name the package of every library the binary links.
 depends=$(dpkg-deb -f "$deb" Depends)
+depended=$(tr ',|' '\n\n' <<<"$depends" | awk '{print $1}')
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null)
 for soname in $(objdump -p "$root/usr/bin/veskaro" | awk '$1 == "NEEDED" {print $2}'); do
   owner=$(dpkg -S "*/$multiarch/$soname" 2>/dev/null | head -n 1 | cut -d: -f1)
   if [ -z "$owner" ]; then
     fail "no installed package holds $soname"
-  elif ! grep -Eq "(^|, )$owner( |,|$)" <<<"$depends"; then
+  elif ! grep -qxF "$owner" <<<"$depended"; then
     fail "Depends ($depends) lacks $owner, which holds $soname"
   fi
 done
