@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds both programs and runs every test: unit tests, the Linux program
-# under Xvfb and the Windows program under Wine.
+# Builds both programs and runs every test: unit and model tests, the Linux
+# program under Xvfb (plain and under the sanitizers), the Windows program
+# under Wine, the packages, and a minute of fuzzing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/packages.sh
@@ -8,10 +9,9 @@ cd "$(dirname "$0")/.."
 # shellcheck disable=SC2086
 veskaro_require $VESKARO_BUILD_PACKAGES $VESKARO_RUN_PACKAGES $VESKARO_TEST_PACKAGES
 
-for preset in linux win32; do
-  if grep -q "\"name\": \"$preset\"" CMakePresets.json; then
-    cmake --preset "$preset"
-    cmake --build --preset "$preset"
-    ctest --preset "$preset" -j 2
-  fi
+for preset in linux win32 asan; do
+  cmake --preset "$preset"
+  cmake --build --preset "$preset"
+  ctest --preset "$preset" -j 2
 done
+bash tests/fuzz/run.sh 60
