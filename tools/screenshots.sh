@@ -29,7 +29,17 @@ stop_all() {
 }
 cleanup() {
   set +e
-  if [ -n "${WINEPREFIX:-}" ]; then "$wineserver" -k; fi
+  if [ -n "${WINEPREFIX:-}" ]; then
+    # The server's folder is named after the prefix's device and inode.
+    local server folder
+    server=$(printf 'server-%x-%x' $(stat -c '%d %i' "$WINEPREFIX"))
+    "$wineserver" -k
+    for folder in /tmp/.wine-"$(id -u)"/"$server" /tmp/wine-*/"$server"; do
+      [ -e "$folder" ] || continue
+      rm -rf "$folder"
+      rmdir "${folder%/*}"
+    done
+  fi
   stop_all
   rm -rf "$tmp"
 } 2>/dev/null
