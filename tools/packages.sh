@@ -5,7 +5,9 @@ VESKARO_BUILD_PACKAGES="g++ cmake ninja-build pkgconf libx11-dev libxft-dev
   libfontconfig-dev libxtst-dev libgtest-dev libbenchmark-dev"
 VESKARO_RUN_PACKAGES="fonts-wqy-microhei"
 VESKARO_TEST_PACKAGES="xvfb openbox x11-utils xdotool imagemagick
-  g++-mingw-w64-x86-64-posix wine64 icoutils googletest"
+  g++-mingw-w64-x86-64-posix wine64 icoutils googletest
+  clang-14 libclang-rt-14-dev valgrind
+  lintian desktop-file-utils appstream dpkg-dev zip unzip python3"
 
 # Installs the packages that are missing when run as root; otherwise names
 # the one command that would and fails.

@@ -14,4 +14,5 @@ for preset in linux win32 asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset" -j 2
 done
+bash tools/screenshots.sh --check
 bash tests/fuzz/run.sh 60
