@@ -1,0 +1,81 @@
+#include "tests/e2e/harness/pen.h"
+
+#include <X11/Xlib.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <sstream>
+#include <stdexcept>
+
+#include "tests/e2e/harness/wait.h"
+
+namespace veskaro::e2e {
+
+namespace {
+
+// Spots 14 pixels apart: never the second press of a double click.
+constexpr int kFenceSpacing = 14;
+constexpr int kFenceSpots = 448 / kFenceSpacing;
+// How long one fence click may go unanswered before the next is tried. A
+// slow answer costs only an extra dot; it decides nothing about the program.
+constexpr std::chrono::milliseconds kFenceTry{300};
+
+}  // namespace
+
+void Pen::MoveTo(Point p) { session_.input().MoveTo(session_.FromCanvas(p)); }
+
+void Pen::PressAt(Point p) {
+  MoveTo(p);
+  session_.input().Press();
+}
+
+void Pen::Release() { session_.input().Release(); }
+
+bool Pen::Black(Point p) {
+  const Point at = session_.FromCanvas(p);
+  return Capture(session_.x(), {at.x, at.y, 1, 1}).At({0, 0}) == kBlack;
+}
+
+void Pen::DrawTo(Point p) {
+  if (Black(p)) {
+    std::ostringstream message;
+    message << "DrawTo " << p << ": the point is black already";
+    throw std::logic_error(message.str());
+  }
+  MoveTo(p);
+  if (!WaitUntil([&] { return Black(p); })) {
+    std::ostringstream message;
+    message << "a move to " << p << " on the canvas drew nothing there";
+    throw std::runtime_error(message.str());
+  }
+}
+
+void Pen::Stroke(const std::vector<Point>& points) {
+  PressAt(points.front());
+  for (std::size_t i = 1; i < points.size(); ++i) DrawTo(points[i]);
+  Release();
+}
+
+void Pen::Fence() {
+  while (fenceSpots_ < kFenceSpots) {
+    const Point spot{kFenceSpacing / 2 + kFenceSpacing * fenceSpots_++,
+                     kFenceStrip.y + kFenceStrip.height / 2};
+    PressAt(spot);
+    Release();
+    if (WaitUntil([&] { return Black(spot); }, kFenceTry)) return;
+  }
+  throw std::runtime_error("the canvas took no click for the whole fence strip");
+}
+
+std::vector<Point> Line(Point a, Point b, int step) {
+  const int dx = b.x - a.x, dy = b.y - a.y;
+  const int steps = std::max(std::abs(dx), std::abs(dy)) / step;
+  std::vector<Point> points;
+  for (int i = 0; i <= steps; ++i) {
+    points.push_back(
+        {a.x + dx * i / std::max(steps, 1), a.y + dy * i / std::max(steps, 1)});
+  }
+  return points;
+}
+
+}  // namespace veskaro::e2e
