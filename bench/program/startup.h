@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "screen.h"
+
+namespace veskaro::bench {
+
+// What the screen shows once a window has had its first paint: white where
+// a canvas is, and text (dark pixels on a light ground) in each text area.
+struct PaintProbe {
+  std::vector<Point> white;
+  std::vector<Rect> text;
+};
+
+bool ShowsPaint(const Screen& screen, const PaintProbe& probe);
+
+// Milliseconds from exec of `argv` to the screen change that completes the
+// probe, once per run; the program is stopped after each run.
+std::vector<double> MeasureStartUp(Screen& screen, const std::vector<std::string>& argv,
+                                   const PaintProbe& probe, int runs);
+
+}  // namespace veskaro::bench

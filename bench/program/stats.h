@@ -1,0 +1,15 @@
+#pragma once
+
+#include <vector>
+
+namespace veskaro::bench {
+
+double Median(std::vector<double> values);
+
+// Of the gaps between successive moments.
+struct Gaps {
+  double mean, sd, shortest, longest;
+};
+Gaps GapsOf(const std::vector<double>& moments);
+
+}  // namespace veskaro::bench
