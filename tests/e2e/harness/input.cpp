@@ -3,7 +3,6 @@
 #include <X11/extensions/XTest.h>
 
 #include <stdexcept>
-#include <vector>
 
 namespace veskaro::e2e {
 
@@ -39,13 +38,12 @@ void Input::KeyUp(KeySym key) {
   Done();
 }
 
-void Input::Tap(KeySym key, std::initializer_list<KeySym> modifiers) {
+void Input::Tap(KeySym key, const std::vector<KeySym>& modifiers) {
   Batch together(*this);
   for (const KeySym m : modifiers) KeyDown(m);
   KeyDown(key);
   KeyUp(key);
-  const std::vector<KeySym> held(modifiers);
-  for (auto m = held.rbegin(); m != held.rend(); ++m) KeyUp(*m);
+  for (auto m = modifiers.rbegin(); m != modifiers.rend(); ++m) KeyUp(*m);
 }
 
 void Input::Done() const {

@@ -2,7 +2,7 @@
 
 #include <X11/Xlib.h>
 
-#include <initializer_list>
+#include <vector>
 
 #include "tests/e2e/harness/geometry.h"
 #include "tests/e2e/harness/x_display.h"
@@ -22,7 +22,7 @@ class Input {
   void KeyDown(KeySym key);
   void KeyUp(KeySym key);
   // Presses the key with the modifiers (e.g. XK_Shift_L) held.
-  void Tap(KeySym key, std::initializer_list<KeySym> modifiers = {});
+  void Tap(KeySym key, const std::vector<KeySym>& modifiers = {});
 
   // The calls made while a Batch lives reach the server in one write, so the
   // server stamps them with (nearly) the same time.

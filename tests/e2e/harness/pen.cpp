@@ -57,12 +57,24 @@ void Pen::Stroke(const std::vector<Point>& points) {
 }
 
 void Pen::Fence() {
+  FenceWhile([] { return true; });
+}
+
+bool Pen::FenceWhile(const std::function<bool()>& holds) {
   while (fenceSpots_ < kFenceSpots) {
     const Point spot{kFenceSpacing / 2 + kFenceSpacing * fenceSpots_++,
                      kFenceStrip.y + kFenceStrip.height / 2};
     PressAt(spot);
     Release();
-    if (WaitUntil([&] { return Black(spot); }, kFenceTry)) return;
+    bool broken = false;
+    WaitUntil(
+        [&] {
+          broken = !holds();
+          return broken || Black(spot);
+        },
+        kFenceTry);
+    if (broken) return false;
+    if (Black(spot)) return true;
   }
   throw std::runtime_error("the canvas took no click for the whole fence strip");
 }

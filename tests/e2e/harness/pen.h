@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "tests/e2e/harness/geometry.h"
@@ -30,6 +31,8 @@ class Pen {
   // strip until one leaves a dot. The pointer jumps there, so in the middle
   // of a stroke that draws a line to the spot.
   void Fence();
+  // Fence, watching the condition all the while: false as soon as it fails.
+  bool FenceWhile(const std::function<bool()>& holds);
 
  private:
   bool Black(Point canvas);

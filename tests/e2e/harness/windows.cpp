@@ -111,3 +111,46 @@ bool HasKeyboardFocus(const XDisplay& x, Window window) {
 }
 
 }  // namespace veskaro::e2e
+
+namespace veskaro::e2e {
+
+namespace {
+
+void SendToRoot(const XDisplay& x, Window window, const char* type, long l0, long l1) {
+  XEvent e{};
+  e.xclient.type = ClientMessage;
+  e.xclient.window = window;
+  e.xclient.message_type = x.Atom(type);
+  e.xclient.format = 32;
+  e.xclient.data.l[0] = l0;
+  e.xclient.data.l[1] = l1;
+  XSendEvent(x.get(), x.root(), False, SubstructureRedirectMask | SubstructureNotifyMask,
+             &e);
+  x.Sync();
+}
+
+constexpr long kFromPager = 2;  // the source indication of a pager or task bar
+
+}  // namespace
+
+void SendDeleteWindow(const XDisplay& x, Window window) {
+  XEvent e{};
+  e.xclient.type = ClientMessage;
+  e.xclient.window = window;
+  e.xclient.message_type = x.Atom("WM_PROTOCOLS");
+  e.xclient.format = 32;
+  e.xclient.data.l[0] = static_cast<long>(x.Atom("WM_DELETE_WINDOW"));
+  e.xclient.data.l[1] = CurrentTime;
+  XSendEvent(x.get(), window, False, NoEventMask, &e);
+  x.Sync();
+}
+
+void AskManagerToActivate(const XDisplay& x, Window window) {
+  SendToRoot(x, window, "_NET_ACTIVE_WINDOW", kFromPager, CurrentTime);
+}
+
+void AskManagerToClose(const XDisplay& x, Window window) {
+  SendToRoot(x, window, "_NET_CLOSE_WINDOW", CurrentTime, kFromPager);
+}
+
+}  // namespace veskaro::e2e

@@ -33,3 +33,13 @@ std::optional<FrameExtents> NetFrameExtents(const XDisplay& x, Window window);
 bool HasKeyboardFocus(const XDisplay& x, Window window);
 
 }  // namespace veskaro::e2e
+
+namespace veskaro::e2e {
+
+// What a window manager sends when the user closes the window from its frame.
+void SendDeleteWindow(const XDisplay& x, Window window);
+// What a pager or a task bar asks the window manager for.
+void AskManagerToActivate(const XDisplay& x, Window window);
+void AskManagerToClose(const XDisplay& x, Window window);
+
+}  // namespace veskaro::e2e
