@@ -1,0 +1,131 @@
+// Prints what the window system knows of the desktop's visible top-level
+// windows, as one JSON array, for the end-to-end tests: titles, rectangles,
+// the client area's origin, the keyboard focus, the close box and the
+// children's texts. The tests take everything else from the screen's pixels.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int n =
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr,
+                          0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(),
+                      n, nullptr, nullptr);
+  return out;
+}
+
+std::string Json(const std::wstring& text) {
+  std::string out = "\"";
+  for (const char c : Utf8(text)) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t buffer[1024] = {};
+  // WM_GETTEXT works across processes, where GetWindowTextW does not.
+  SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer),
+                      SMTO_ABORTIFHUNG, 2000, nullptr);
+  return buffer;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t buffer[256] = {};
+  GetClassNameW(window, buffer, 256);
+  return buffer;
+}
+
+std::string Rect(const RECT& r) {
+  return "[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+         std::to_string(r.right) + "," + std::to_string(r.bottom) + "]";
+}
+
+std::string Point(POINT p) {
+  return "[" + std::to_string(p.x) + "," + std::to_string(p.y) + "]";
+}
+
+// A point of the caption that the window reports as its close box.
+std::string CloseBox(HWND window, const RECT& outer) {
+  const int y =
+      outer.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+  for (int x = outer.right - 1; x > outer.left; --x) {
+    DWORD_PTR hit = 0;
+    SendMessageTimeoutW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 2000,
+                        &hit);
+    if (hit == HTCLOSE) return Point({x - 4, y});
+  }
+  return "null";
+}
+
+std::string Focus(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ||
+      info.hwndFocus == nullptr) {
+    return "null";
+  }
+  return "{\"class\":" + Json(ClassOf(info.hwndFocus)) +
+         ",\"text\":" + Json(TextOf(info.hwndFocus)) + "}";
+}
+
+BOOL CALLBACK AddChild(HWND child, LPARAM l) {
+  auto& children = *reinterpret_cast<std::vector<std::string>*>(l);
+  RECT r{};
+  GetWindowRect(child, &r);
+  children.push_back("{\"class\":" + Json(ClassOf(child)) +
+                     ",\"text\":" + Json(TextOf(child)) + ",\"rect\":" + Rect(r) +
+                     ",\"visible\":" + (IsWindowVisible(child) ? "true" : "false") + "}");
+  return TRUE;
+}
+
+std::string Describe(HWND window) {
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  POINT client{0, 0};
+  ClientToScreen(window, &client);
+  std::vector<std::string> children;
+  EnumChildWindows(window, AddChild, reinterpret_cast<LPARAM>(&children));
+  std::string list;
+  for (const std::string& c : children) list += (list.empty() ? "" : ",") + c;
+  return "{\"class\":" + Json(ClassOf(window)) + ",\"title\":" + Json(TextOf(window)) +
+         ",\"outer\":" + Rect(outer) + ",\"client\":" + Point(client) +
+         ",\"active\":" + (GetForegroundWindow() == window ? "true" : "false") +
+         ",\"focus\":" + Focus(window) + ",\"close\":" + CloseBox(window, outer) +
+         ",\"children\":[" + list + "]}";
+}
+
+BOOL CALLBACK AddWindow(HWND window, LPARAM l) {
+  if (IsWindowVisible(window) && GetWindowTextLengthW(window) > 0) {
+    reinterpret_cast<std::vector<std::string>*>(l)->push_back(Describe(window));
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+int main() {
+  std::vector<std::string> windows;
+  EnumWindows(AddWindow, reinterpret_cast<LPARAM>(&windows));
+  std::string out = "[";
+  for (const std::string& w : windows) out += (out.size() > 1 ? "," : "") + w;
+  out += "]\n";
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  return 0;
+}
