@@ -1,4 +1,3 @@
-// gtest before Xlib, whose None macro would break gtest's own None.
 #include "tests/e2e/harness/outcome.h"
 
 #include <gtest/gtest.h>

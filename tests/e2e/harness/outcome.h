@@ -1,5 +1,8 @@
 #pragma once
 
+// Before Xlib, whose None macro would break gtest's own None.
+#include <gtest/gtest.h>
+
 #include "tests/e2e/harness/image.h"
 #include "tests/e2e/harness/pen.h"
 #include "tests/e2e/harness/session.h"
