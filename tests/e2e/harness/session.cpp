@@ -30,6 +30,7 @@ Session::Session(const SessionOptions& options)
     : server_(options.manager),
       x_(server_.display()),
       input_(x_),
+      watch_(x_),
       program_(ProgramPath(options.build), server_.display(), options.environment) {}
 
 Window Session::WaitForWindowTitled(const std::string& title) {

@@ -7,6 +7,7 @@
 
 #include "tests/e2e/harness/image.h"
 #include "tests/e2e/harness/input.h"
+#include "tests/e2e/harness/map_watch.h"
 #include "tests/e2e/harness/program_process.h"
 #include "tests/e2e/harness/x_display.h"
 #include "tests/e2e/harness/xvfb_server.h"
@@ -30,6 +31,8 @@ class Session {
   XDisplay& x() { return x_; }
   Input& input() { return input_; }
   ProgramProcess& program() { return program_; }
+  // The top-level windows mapped since just before the program started.
+  const std::vector<Window>& MappedTopLevels() { return watch_.Mapped(); }
   const XvfbServer& server() const { return server_; }
 
   // Waits for the program's viewable main window, its canvas painted white
@@ -61,6 +64,7 @@ class Session {
   XvfbServer server_;
   XDisplay x_;
   Input input_;
+  MapWatch watch_;
   ProgramProcess program_;
   Window main_ = None;
 };
