@@ -36,12 +36,15 @@ TEST_F(ExposeTest, LinesDrawnWhileCoveredShowWhenUncovered) {
   Session& s = Start();
   const Path before = Line({20, 150}, {420, 150}, 20);
   pen().Stroke(before);
-  auto cover = Cover({120, 60, 200, 200});
-  // From the left of the cover, through it, to the right of it.
-  const Path behind{{60, 100}, {150, 120}, {250, 200}, {380, 230}};
-  pen().PressAt(behind.front());
-  for (std::size_t i = 1; i + 1 < behind.size(); ++i) pen().MoveTo(behind[i]);
-  pen().DrawTo(behind.back());
+  auto cover = Cover({100, 90, 240, 120});
+  // A zigzag whose corners at (150, 150) and (290, 150) lie under the cover;
+  // each move is awaited on a visible point of its line, so none merge.
+  const Path behind{{60, 40}, {150, 150}, {220, 260}, {290, 150}, {380, 40}};
+  pen().PressAt(behind[0]);
+  pen().DrawTo(behind[1], {87, 73});
+  pen().DrawTo(behind[2]);
+  pen().DrawTo(behind[3], {241, 227});
+  pen().DrawTo(behind[4]);
   pen().Release();
   Uncover(std::move(cover), s.CanvasOnScreen());
   pen().Fence();

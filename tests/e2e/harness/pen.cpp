@@ -36,16 +36,16 @@ bool Pen::Black(Point p) {
   return Capture(session_.x(), {at.x, at.y, 1, 1}).At({0, 0}) == kBlack;
 }
 
-void Pen::DrawTo(Point p) {
-  if (Black(p)) {
+void Pen::DrawTo(Point p, Point witness) {
+  if (Black(witness)) {
     std::ostringstream message;
-    message << "DrawTo " << p << ": the point is black already";
+    message << "DrawTo " << p << ": " << witness << " is black already";
     throw std::logic_error(message.str());
   }
   MoveTo(p);
-  if (!WaitUntil([&] { return Black(p); })) {
+  if (!WaitUntil([&] { return Black(witness); })) {
     std::ostringstream message;
-    message << "a move to " << p << " on the canvas drew nothing there";
+    message << "a move to " << p << " on the canvas drew nothing at " << witness;
     throw std::runtime_error(message.str());
   }
 }

@@ -22,7 +22,10 @@ class Pen {
   void Release();
   // Moves to a point that is not black yet and waits until the line to it
   // shows there, so that each call makes one move event of its own.
-  void DrawTo(Point canvas);
+  void DrawTo(Point canvas) { DrawTo(canvas, canvas); }
+  // The same, for a point that cannot be seen (covered): waits for another,
+  // visible point on the line to it instead.
+  void DrawTo(Point canvas, Point witness);
   // Press at the first point, DrawTo each further one, release at the last.
   void Stroke(const std::vector<Point>& points);
 
