@@ -106,6 +106,7 @@ TEST_F(PointerTest, PressBesideCanvasDraggedOntoItContinuesAnUnfinishedStroke) {
     s.input().Press();
     s.input().MoveTo(s.FromCanvas(drag.front()));
   }
+  pen().AwaitInk(drag.front());  // before the next move, which it could merge with
   for (std::size_t i = 1; i < drag.size(); ++i) pen().DrawTo(drag[i]);
   pen().Release();           // over the canvas: the stroke ends here
   pen().MoveTo({250, 250});  // with the button up: no line to here

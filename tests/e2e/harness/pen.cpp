@@ -43,9 +43,13 @@ void Pen::DrawTo(Point p, Point witness) {
     throw std::logic_error(message.str());
   }
   MoveTo(p);
-  if (!WaitUntil([&] { return Black(witness); })) {
+  AwaitInk(witness);
+}
+
+void Pen::AwaitInk(Point p) {
+  if (!WaitUntil([&] { return Black(p); })) {
     std::ostringstream message;
-    message << "a move to " << p << " on the canvas drew nothing at " << witness;
+    message << "no ink ever showed at " << p << " on the canvas";
     throw std::runtime_error(message.str());
   }
 }

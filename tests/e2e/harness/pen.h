@@ -26,6 +26,8 @@ class Pen {
   // The same, for a point that cannot be seen (covered): waits for another,
   // visible point on the line to it instead.
   void DrawTo(Point canvas, Point witness);
+  // Waits until the point shows ink; throws if it never does.
+  void AwaitInk(Point canvas);
   // Press at the first point, DrawTo each further one, release at the last.
   void Stroke(const std::vector<Point>& points);
 
