@@ -45,6 +45,7 @@ TEST_P(LeaveAndComeBackTest, JoinsLastInsidePositionToReEntryInOneStraightPiece)
   const LeaveCase& c = GetParam();
   const Path inside = Line({100, 60}, {440, 60}, 20);
   const Point b = inside.back(), d{250, 250}, e{100, 250};
+  const Image screenBefore = s.CaptureScreen();
   pen().PressAt(inside.front());
   for (std::size_t i = 1; i < inside.size(); ++i) pen().DrawTo(inside[i]);
   pen().MoveTo({c.outside.x, 60});
@@ -57,6 +58,11 @@ TEST_P(LeaveAndComeBackTest, JoinsLastInsidePositionToReEntryInOneStraightPiece)
   pen().Release();
   pen().Fence();
   ExpectInk(s, {inside, {b, d}, {d, e}});
+  const Image screen = s.CaptureScreen();
+  EXPECT_EQ(screen.Differences(screenBefore) -
+                screen.Differences(screenBefore, s.CanvasOnScreen()),
+            0)
+      << "the screen changed outside the canvas";
 }
 
 INSTANTIATE_TEST_SUITE_P(
