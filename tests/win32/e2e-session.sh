@@ -12,7 +12,9 @@ start() {
   veskaro_wine_use_prefix e2e "$state"
   veskaro_wine_make_prefix >"$state/prefix.log" 2>&1
   # -displayfd: the server picks a free display, so parallel runs never meet.
-  setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+  # -noreset: with Wine's desktop gone between two programs the server would
+  # otherwise reset, and refuse the clients that come in the meantime.
+  setsid Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp \
     3>"$state/display" </dev/null >"$state/xvfb.log" 2>&1 &
   echo $! >"$state/xvfb.pid"
   for _ in $(seq 100); do

@@ -6,6 +6,7 @@ system's view where pixels cannot tell (texts, the focused control).
 usage: e2e_test.py <session folder> <case> <veskaro.exe> <veskaro-faults.exe> <probe.exe>
 """
 
+import ctypes
 import json
 import os
 import subprocess
@@ -22,6 +23,7 @@ PLAY = (256, 368, 72, 40)
 CLOCK = (400, 368, 26, 26)
 WHITE, BLACK = (255, 255, 255), (0, 0, 0)
 FATAL_CAPTION = "错误"
+HAND = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../resources/hand-32.png")
 TIMEOUT = 30  # seconds; only ever ends a wait that would hang
 
 
@@ -133,6 +135,58 @@ class Session:
     def xdotool(self, *args):
         subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True)
 
+    def pointer(self):
+        """The X server's pointer image: hot spot and one of ' ', '#' or
+        '.' (clear, opaque black, other opaque) for each pixel."""
+        return pointer_image(self.env["DISPLAY"])
+
+
+class CursorImage(ctypes.Structure):
+    _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short),
+                ("width", ctypes.c_ushort), ("height", ctypes.c_ushort),
+                ("xhot", ctypes.c_ushort), ("yhot", ctypes.c_ushort),
+                ("serial", ctypes.c_ulong), ("pixels", ctypes.POINTER(ctypes.c_ulong)),
+                ("atom", ctypes.c_ulong), ("name", ctypes.c_char_p)]
+
+
+def classify(alpha, rgb):
+    return " " if alpha == 0 else "#" if rgb == 0 else "."
+
+
+def pointer_image(display):
+    x11 = ctypes.CDLL("libX11.so.6")
+    xfixes = ctypes.CDLL("libXfixes.so.3")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    x11.XFree.argtypes = [ctypes.c_void_p]
+    xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(CursorImage)
+    xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
+    d = x11.XOpenDisplay(display.encode())
+    check(d, f"cannot open display {display}")
+    try:
+        found = xfixes.XFixesGetCursorImage(d)
+        image = found.contents
+        # Each pixel is ARGB in the low 32 bits of an unsigned long.
+        rows = tuple("".join(classify(image.pixels[y * image.width + x] >> 24 & 255,
+                                      image.pixels[y * image.width + x] & 0xFFFFFF)
+                             for x in range(image.width)) for y in range(image.height))
+        hot = (image.xhot, image.yhot)
+        x11.XFree(found)
+        return hot, rows
+    finally:
+        x11.XCloseDisplay(d)
+
+
+def hand_image():
+    """The program's pointer as drawn in resources/hand-32.png."""
+    data = subprocess.run(["convert", HAND, "-depth", "8", "rgba:-"], check=True,
+                          capture_output=True).stdout
+    return tuple("".join(classify(data[(y * 32 + x) * 4 + 3],
+                                  int.from_bytes(data[(y * 32 + x) * 4:(y * 32 + x) * 4 + 3],
+                                                 "big"))
+                         for x in range(32)) for y in range(32))
+
 
 class Program:
     """One run of a Windows program in the session."""
@@ -168,7 +222,10 @@ class Window:
 
     def __init__(self, session):
         self.session = session
-        self.info = wait_for("the main window", lambda: session.window(TITLE))
+        # Active, with the focus handed on: keys from now on reach it.
+        self.info = wait_for("the main window, active with a focused control",
+                             lambda: (lambda w: w if w and w["active"] and w["focus"]
+                                      else None)(session.window(TITLE)))
         self.client = tuple(self.info["client"])
         # Shown means painted: the canvas white where it is declared.
         wait_for("the white canvas", lambda: self.picture().white())
@@ -178,6 +235,8 @@ class Window:
         return self.client[0] + area[0] + x, self.client[1] + area[1] + y
 
     def picture(self, shot=None):
+        # Once the program has gone, the screen there shows something else.
+        check(self.session.program.running(), "the program has ended")
         shot = shot or self.session.screenshot()
         x, y = self.at(0, 0, CANVAS)
         return Picture(shot.area(x, y, CANVAS[2], CANVAS[3]))
@@ -335,6 +394,12 @@ def case_replay(session, window):
         window.click(PLAY)
         partial = replayed(window, drawn)
         check(partial > 0, f"replay {run} showed no picture between empty and whole")
+    # The timer has stopped with the replay: a slow stroke now is drawn whole,
+    # where a tick would have ended it.
+    window.click(CLEAR)
+    wait_for("the canvas cleared", lambda: window.picture().white())
+    window.stroke(U, pause=0.03)
+    wait_for("the whole stroke U", lambda: window.picture().pixel(*U[-1]) == BLACK)
     window.key("Escape")
 
 
@@ -396,8 +461,83 @@ def case_close_by_close_box(session, window):
     wait_for("the long stroke", lambda: window.picture().pixel(*LONG[-1]) == BLACK)
     window.click(PLAY)
     wait_for("part of the replay", lambda: not window.picture().pixel(*LONG[-1]) == BLACK)
-    check(window.info["close"] is not None, "no close box found on the caption")
-    session.xdotool("mousemove", *window.info["close"], "click", 1)
+    close = window.info["buttons"]["close"]
+    check(close is not None, "no close box found on the caption")
+    session.xdotool("mousemove", *close, "click", 1)
+
+
+def case_pointer(session, window):
+    hand = ((6, 1), hand_image())
+    places = [("the canvas", window.at(200, 150, CANVAS), True),
+              ("the canvas's top-left pixel", window.at(0, 0, CANVAS), True),
+              ("the canvas's bottom-right pixel", window.at(447, 335, CANVAS), True),
+              ("the clear button", window.at(36, 20, CLEAR), False),
+              ("the play button", window.at(36, 20, PLAY), False),
+              ("the window beside the canvas", window.at(10, 200), False),
+              ("the timer's square", window.at(13, 13, CLOCK), False)]
+    for name, (x, y), over_canvas in places:
+        session.xdotool("mousemove", x, y)
+        if over_canvas:
+            wait_for(f"the hand over {name}", lambda: session.pointer() == hand)
+        else:
+            wait_for(f"the arrow over {name}", lambda: session.pointer()[0] != (6, 1))
+    window.key("Escape")
+
+
+def case_covered_and_uncovered(session, window):
+    # A second copy opens on top of the first, exactly over it, while the
+    # first replays after a click on "play"; when the second has gone the
+    # first shows the whole drawing and gives the focus back to "play".
+    window.stroke(LONG)
+    drawn = wait_for("the long stroke",
+                     lambda: (lambda p: p if p.pixel(*LONG[-1]) == BLACK else None)(
+                         window.picture()))
+    window.click(PLAY)
+    wait_for("part of the replay", lambda: 0 < window.picture().black() < drawn.black(),
+             interval=0)
+    second = Program(session, session.exe)
+    try:
+        wait_for("the second window", lambda: len(
+            [w for w in session.windows() if w["title"] == TITLE]) == 2)
+        wait_for("the second, white canvas on top", lambda: window.picture().white())
+        wait_for("the second window active", lambda: any(
+            w["active"] for w in session.windows()[:1] if w["title"] == TITLE))
+        window.key("Escape")
+        code = second.exit_code()
+        check(code == 0, f"the second copy ended with {code}")
+    finally:
+        second.end()
+    wait_for("the whole drawing back", lambda: window.picture() == drawn)
+    wait_for("the focus back on play", lambda: window.focus() == "play")
+    window.key("space")
+    replayed(window, drawn)
+    window.key("Escape")
+
+
+def case_minimised_and_restored(session, window):
+    # Minimised during a replay and restored: the canvas shows the whole
+    # drawing, from its picture, including what was drawn while minimised.
+    window.stroke(LONG)
+    drawn = wait_for("the long stroke",
+                     lambda: (lambda p: p if p.pixel(*LONG[-1]) == BLACK else None)(
+                         window.picture()))
+    window.click(PLAY)
+    wait_for("part of the replay", lambda: 0 < window.picture().black() < drawn.black(),
+             interval=0)
+    session.xdotool("mousemove", *window.info["buttons"]["minimize"], "click", 1)
+    icon = wait_for("the window minimised",
+                    lambda: (lambda w: w if w and w["minimised"] else None)(
+                        session.window(TITLE)))
+    # Minimised, the minimise box turns into the restore box.
+    restore = icon["buttons"]["minimize"]
+    check(restore is not None, "the minimised window has no restore box")
+    session.xdotool("mousemove", *restore, "click", 1)
+    wait_for("the window restored",
+             lambda: (lambda w: w and not w["minimised"])(session.window(TITLE)))
+    restored = session.window(TITLE)
+    check(tuple(restored["outer"]) == OUTER, f"restored at {restored['outer']}")
+    wait_for("the whole drawing back", lambda: window.picture() == drawn)
+    window.key("Escape")
 
 
 def fatal_box(session):
@@ -474,6 +614,9 @@ CASES = {
     "replay": ("exe", {}, True, 0),
     "clear_during_playback": ("exe", {}, True, 0),
     "double_click": ("exe", {}, True, 0),
+    "pointer": ("exe", {}, True, 0),
+    "covered_and_uncovered": ("exe", {}, True, 0),
+    "minimised_and_restored": ("exe", {}, True, 0),
     "close_by_escape": ("exe", {}, True, 0),
     "close_by_alt_f4": ("exe", {}, True, 0),
     "close_by_close_box": ("exe", {}, True, 0),

@@ -61,17 +61,25 @@ std::string Point(POINT p) {
   return "[" + std::to_string(p.x) + "," + std::to_string(p.y) + "]";
 }
 
-// A point of the caption that the window reports as its close box.
-std::string CloseBox(HWND window, const RECT& outer) {
+// Points of the caption that the window reports as its minimise, maximise
+// (restore, when minimised) and close boxes; null where it has none.
+std::string CaptionButtons(HWND window, const RECT& outer) {
   const int y =
       outer.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+  std::string found[3] = {"null", "null", "null"};
   for (int x = outer.right - 1; x > outer.left; --x) {
     DWORD_PTR hit = 0;
     SendMessageTimeoutW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 2000,
                         &hit);
-    if (hit == HTCLOSE) return Point({x - 4, y});
+    const int slot = hit == HTMINBUTTON   ? 0
+                     : hit == HTMAXBUTTON ? 1
+                     : hit == HTCLOSE     ? 2
+                                          : -1;
+    // A few pixels in from the button's right edge, clear of its border.
+    if (slot >= 0 && found[slot] == "null") found[slot] = Point({x - 4, y});
   }
-  return "null";
+  return "{\"minimize\":" + found[0] + ",\"maximize\":" + found[1] +
+         ",\"close\":" + found[2] + "}";
 }
 
 std::string Focus(HWND window) {
@@ -107,7 +115,8 @@ std::string Describe(HWND window) {
   return "{\"class\":" + Json(ClassOf(window)) + ",\"title\":" + Json(TextOf(window)) +
          ",\"outer\":" + Rect(outer) + ",\"client\":" + Point(client) +
          ",\"active\":" + (GetForegroundWindow() == window ? "true" : "false") +
-         ",\"focus\":" + Focus(window) + ",\"close\":" + CloseBox(window, outer) +
+         ",\"minimised\":" + (IsIconic(window) ? "true" : "false") +
+         ",\"focus\":" + Focus(window) + ",\"buttons\":" + CaptionButtons(window, outer) +
          ",\"children\":[" + list + "]}";
 }
 

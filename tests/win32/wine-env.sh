@@ -60,5 +60,5 @@ veskaro_wine_warm_up() {
 # stopped; one that runs already keeps its own setting, so this has to come
 # before any other Wine process.
 veskaro_wine_start_server() {
-  "$VESKARO_WINESERVER" "$1" </dev/null >/dev/null 2>&1 || true
+  "$VESKARO_WINESERVER" "${1:--p60}" </dev/null >/dev/null 2>&1 || true
 }
