@@ -114,10 +114,11 @@ std::optional<DamageWatch::Batch> DamageWatch::Next(double deadlineMs) {
       XNextEvent(d, &event);
       if (event.type != screen_.damageEvent() + XDamageNotify) continue;
       const auto& report = reinterpret_cast<const XDamageNotifyEvent&>(event);
-      batch.rects.push_back(
-          {report.area.x, report.area.y, report.area.width, report.area.height});
+      batch.reports.push_back(
+          {{report.area.x, report.area.y, report.area.width, report.area.height},
+           report.timestamp});
     }
-    if (!batch.rects.empty()) return batch;
+    if (!batch.reports.empty()) return batch;
     const double left = deadlineMs - NowMs();
     if (left <= 0) return std::nullopt;
     pollfd connection{ConnectionNumber(d), POLLIN, 0};

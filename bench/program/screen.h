@@ -72,9 +72,15 @@ class DamageWatch {
   DamageWatch(const DamageWatch&) = delete;
   DamageWatch& operator=(const DamageWatch&) = delete;
 
+  // One changed rectangle, with the server's own time of the change: the
+  // server stamps it as it draws, however late the bench reads it.
+  struct Report {
+    Rect area;
+    unsigned long serverMs;
+  };
   struct Batch {
-    double atMs;
-    std::vector<Rect> rects;
+    double atMs;  // when the bench read them, on its own clock
+    std::vector<Report> reports;
   };
   // The reports that arrive next, all that are waiting together; nothing if
   // none has come by `deadlineMs`.
