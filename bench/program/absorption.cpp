@@ -11,6 +11,7 @@ namespace veskaro::bench {
 
 double MeasureAbsorption(const Screen& screen, const std::vector<std::string>& argv,
                          long moves) {
+  WaitForNoCanvas(screen);
   Child child(argv);
   const Layout layout = WaitForCanvas(screen, NowMs() + 30'000);
   screen.Sync();

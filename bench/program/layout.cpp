@@ -59,4 +59,15 @@ Layout WaitForCanvas(const Screen& screen, double deadlineMs) {
   }
 }
 
+void WaitForNoCanvas(const Screen& screen) {
+  const double deadline = NowMs() + 30'000;
+  while (FindCanvas(screen)) {
+    if (NowMs() > deadline) {
+      std::fprintf(stderr, "bench: the last run's window stays on the screen\n");
+      std::exit(2);
+    }
+    usleep(20'000);
+  }
+}
+
 }  // namespace veskaro::bench

@@ -31,5 +31,8 @@ Rect CaptionArea(const Rect& button);
 std::optional<Layout> FindCanvas(const Screen& screen);
 // Looks until `deadlineMs`; exits the bench if no canvas appears.
 Layout WaitForCanvas(const Screen& screen, double deadlineMs);
+// Waits until the last run's window has left the screen, so that the next
+// run's canvas is not mistaken for it.
+void WaitForNoCanvas(const Screen& screen);
 
 }  // namespace veskaro::bench

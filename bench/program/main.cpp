@@ -2,7 +2,7 @@
 // goal, as rows of one table. Started by bench/program/run.sh on a fresh
 // Xvfb, once for the Linux program and once for the Windows one under Wine.
 //   veskaro_program_bench header
-//   veskaro_program_bench linux PROGRAM FLOOR_START FLOOR_INPUT
+//   veskaro_program_bench linux PROGRAM FLOOR_START FLOOR_INPUT FLOOR_PACING
 //   veskaro_program_bench wine LOADER PROGRAM_EXE FLOOR_EXE
 // VESKARO_BENCH_RUNS sets how many runs each median is taken over.
 #include <unistd.h>
@@ -98,41 +98,91 @@ void AbsorptionRow(const Screen& screen, const Layout& l, const Command& program
            Fixed(m / f, 2, "x"), ">= 0.8 x floor", m >= 0.8 * f);
 }
 
-// The median of each figure over the runs; the shortest and longest gaps
-// are those of all runs.
-void PacingRows(Screen& screen, const Command& program, const char* who) {
-  const int runs = (Runs() + 1) / 2;
-  std::vector<double> mean500, sd500, mean200;
-  double shortest500 = 1e9, longest500 = 0, shortest200 = 1e9;
-  for (int i = 0; i < runs; ++i) {
-    Child child(program);
-    const Layout l = WaitForCanvas(screen, NowMs() + 60'000);
-    std::vector<double> shown = MeasurePlayback(screen, l, kReplayedSegments);
-    child.Stop();
+// The figures of one client's replays: the median of each over the runs,
+// but the shortest and longest gaps of all runs.
+struct Pacing {
+  std::vector<Gaps> of500, of200;
+
+  void Add(std::vector<double> shown) {
     shown.resize(501);
-    const Gaps g = GapsOf(shown);
-    mean500.push_back(g.mean), sd500.push_back(g.sd);
-    shortest500 = std::min(shortest500, g.shortest);
-    longest500 = std::max(longest500, g.longest);
+    of500.push_back(GapsOf(shown));
     shown.resize(201);
-    const Gaps h = GapsOf(shown);
-    mean200.push_back(h.mean);
-    shortest200 = std::min(shortest200, h.shortest);
+    of200.push_back(GapsOf(shown));
   }
-  const std::string p = std::string(who) + "playback, 500 ticks: ";
-  const double m = Median(mean500), m2 = Median(mean200);
-  PrintRow(p + "mean period", Fixed(m, 2, "ms"), "-", "-", "15.00 +- 0.1 ms",
-           m >= 14.9 && m <= 15.1);
-  PrintRow(p + "standard deviation", Fixed(Median(sd500), 2, "ms"), "-", "-", "-", true);
-  PrintRow(p + "shortest gap", Fixed(shortest500, 2, "ms"), "-", "-", ">= 7 ms",
-           shortest500 >= 7);
-  PrintRow(p + "longest gap", Fixed(longest500, 2, "ms"), "-", "-", "<= 30 ms",
-           longest500 <= 30);
-  const std::string q = std::string(who) + "playback, 200 ticks: ";
-  PrintRow(q + "mean period", Fixed(m2, 2, "ms"), "-", "-", "15 +- 0.2 ms",
-           m2 >= 14.8 && m2 <= 15.2);
-  PrintRow(q + "shortest gap", Fixed(shortest200, 2, "ms"), "-", "-", ">= 7 ms",
-           shortest200 >= 7);
+  static double MedianOf(const std::vector<Gaps>& runs, double Gaps::*figure) {
+    std::vector<double> values;
+    for (const Gaps& g : runs) values.push_back(g.*figure);
+    return Median(values);
+  }
+  static double Shortest(const std::vector<Gaps>& runs) {
+    double s = 1e9;
+    for (const Gaps& g : runs) s = std::min(s, g.shortest);
+    return s;
+  }
+  static double Longest(const std::vector<Gaps>& runs) {
+    double l = 0;
+    for (const Gaps& g : runs) l = std::max(l, g.longest);
+    return l;
+  }
+};
+
+std::vector<double> ProgramReplay(Screen& screen, const Command& program) {
+  WaitForNoCanvas(screen);
+  Child child(program);
+  const Layout l = WaitForCanvas(screen, NowMs() + 60'000);
+  DrawPath(screen, l, kReplayedSegments);
+  return WatchReplay(screen, l, kReplayedSegments - 1, Centre(l.playButton()));
+}
+
+std::vector<double> FloorReplay(Screen& screen, const Layout& l,
+                                const std::string& floorPacing) {
+  WaitForNoCanvas(screen);
+  Child child({floorPacing, Arg(l.canvas.x), Arg(l.canvas.y), Arg(kReplayedSegments)});
+  WaitForCanvas(screen, NowMs() + 60'000);
+  return WatchReplay(screen, l, kReplayedSegments - 1, Centre(l.canvasRect()));
+}
+
+std::string Ms(double value, int decimals) { return Fixed(value, decimals, "ms"); }
+
+void PrintPacing(const std::string& who, const Pacing& p, const Pacing* floor) {
+  const auto f = [&](double v, int decimals) { return floor ? Ms(v, decimals) : "-"; };
+  const std::string a = who + "playback, 500 ticks: ", b = who + "playback, 200 ticks: ";
+  const double mean = Pacing::MedianOf(p.of500, &Gaps::mean);
+  const double mean200 = Pacing::MedianOf(p.of200, &Gaps::mean);
+  const double shortest = Pacing::Shortest(p.of500), longest = Pacing::Longest(p.of500);
+  const double low = Pacing::MedianOf(p.of500, &Gaps::low);
+  const double high = Pacing::MedianOf(p.of500, &Gaps::high);
+  const Pacing& fl = floor ? *floor : p;
+  PrintRow(a + "mean period", Ms(mean, 2), f(Pacing::MedianOf(fl.of500, &Gaps::mean), 2),
+           "-", "15.00 +- 0.1 ms", mean >= 14.9 && mean <= 15.1);
+  PrintRow(a + "standard deviation", Ms(Pacing::MedianOf(p.of500, &Gaps::sd), 2),
+           f(Pacing::MedianOf(fl.of500, &Gaps::sd), 2), "-", "-", true);
+  PrintRow(a + "shortest gap", Ms(shortest, 1), f(Pacing::Shortest(fl.of500), 1), "-",
+           ">= 7 ms", shortest >= 7);
+  PrintRow(a + "longest gap", Ms(longest, 1), f(Pacing::Longest(fl.of500), 1), "-",
+           "<= 30 ms", longest <= 30);
+  PrintRow(a + "1st / 99th percentile", Ms(low, 1) + " / " + Fixed(high, 1, ""),
+           floor ? Ms(Pacing::MedianOf(fl.of500, &Gaps::low), 1) + " / " +
+                       Fixed(Pacing::MedianOf(fl.of500, &Gaps::high), 1, "")
+                 : "-",
+           "-", "within 7 to 30 ms", low >= 7 && high <= 30);
+  PrintRow(b + "mean period", Ms(mean200, 2),
+           f(Pacing::MedianOf(fl.of200, &Gaps::mean), 2), "-", "15 +- 0.2 ms",
+           mean200 >= 14.8 && mean200 <= 15.2);
+  PrintRow(b + "shortest gap", Ms(Pacing::Shortest(p.of200), 1),
+           f(Pacing::Shortest(fl.of200), 1), "-", ">= 7 ms",
+           Pacing::Shortest(p.of200) >= 7);
+}
+
+// Half as many runs as the other figures: each replay lasts some 8 s.
+void PacingRows(Screen& screen, const Command& program, const std::string& who,
+                const Layout& l, const std::string& floorPacing) {
+  Pacing mine, floor;
+  for (int i = 0; i < (Runs() + 1) / 2; ++i) {
+    mine.Add(ProgramReplay(screen, program));
+    if (!floorPacing.empty()) floor.Add(FloorReplay(screen, l, floorPacing));
+  }
+  PrintPacing(who, mine, floorPacing.empty() ? nullptr : &floor);
 }
 
 // The floor's resident set once its window shows: the same libraries, mapped.
@@ -166,7 +216,7 @@ void MemoryRows(Screen& screen, const Layout& l, const Command& program,
 }
 
 int Linux(const Command& program, const std::string& floorStart,
-          const std::string& floorInput) {
+          const std::string& floorInput, const std::string& floorPacing) {
   Screen screen;
   screen.ShadeRoot(0x7F7F7F);
   const Layout l = Calibrate(screen, program);
@@ -174,7 +224,7 @@ int Linux(const Command& program, const std::string& floorStart,
   const Command floor{floorStart, Arg(at.x), Arg(at.y), Arg(496), Arg(416)};
   StartUpRows(screen, l, program, floor, "start-up, exec to first paint", true);
   AbsorptionRow(screen, l, program, floorInput);
-  PacingRows(screen, program, "");
+  PacingRows(screen, program, "", l, floorPacing);
   MemoryRows(screen, l, program, floor);
   return 0;
 }
@@ -186,7 +236,7 @@ int Wine(const std::string& loader, const std::string& exe, const std::string& f
   const Point at = l.client();
   const Command floor{loader, floorExe, Arg(at.x), Arg(at.y), Arg(496), Arg(416)};
   StartUpRows(screen, l, program, floor, "Wine: start-up, exec to first paint", false);
-  PacingRows(screen, program, "Wine: ");
+  PacingRows(screen, program, "Wine: ", l, "");
   return 0;
 }
 
@@ -198,10 +248,12 @@ int main(int argc, char** argv) {
   using namespace veskaro::bench;
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.size() == 1 && args[0] == "header") return PrintHeader(), 0;
-  if (args.size() == 4 && args[0] == "linux") return Linux({args[1]}, args[2], args[3]);
+  if (args.size() == 5 && args[0] == "linux") {
+    return Linux({args[1]}, args[2], args[3], args[4]);
+  }
   if (args.size() == 4 && args[0] == "wine") return Wine(args[1], args[2], args[3]);
   std::fprintf(stderr,
                "usage: veskaro_program_bench header | linux PROGRAM FLOOR_START "
-               "FLOOR_INPUT | wine LOADER PROGRAM_EXE FLOOR_EXE\n");
+               "FLOOR_INPUT FLOOR_PACING | wine LOADER PROGRAM_EXE FLOOR_EXE\n");
   return 2;
 }

@@ -14,6 +14,7 @@ namespace veskaro::bench {
 
 MemoryFigures MeasureMemory(const Screen& screen, const std::vector<std::string>& argv,
                             long segments) {
+  WaitForNoCanvas(screen);
   Child child(argv);
   const Layout layout = WaitForCanvas(screen, NowMs() + 30'000);
   usleep(300'000);  // let the start-up's last requests settle

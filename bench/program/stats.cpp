@@ -17,15 +17,19 @@ Gaps GapsOf(const std::vector<double>& moments) {
   for (std::size_t i = 1; i < moments.size(); ++i) {
     gaps.push_back(moments[i] - moments[i - 1]);
   }
-  if (gaps.empty()) return {0, 0, 0, 0};
+  if (gaps.empty()) return {0, 0, 0, 0, 0, 0};
   double sum = 0;
   for (const double g : gaps) sum += g;
   const double mean = sum / static_cast<double>(gaps.size());
   double squares = 0;
   for (const double g : gaps) squares += (g - mean) * (g - mean);
-  return {mean, std::sqrt(squares / static_cast<double>(gaps.size())),
-          *std::min_element(gaps.begin(), gaps.end()),
-          *std::max_element(gaps.begin(), gaps.end())};
+  std::sort(gaps.begin(), gaps.end());
+  const auto at = [&](double share) {
+    return gaps[static_cast<std::size_t>(share * static_cast<double>(gaps.size() - 1))];
+  };
+  return {mean,         std::sqrt(squares / static_cast<double>(gaps.size())),
+          gaps.front(), gaps.back(),
+          at(0.01),     at(0.99)};
 }
 
 }  // namespace veskaro::bench
