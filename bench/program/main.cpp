@@ -69,10 +69,10 @@ Layout Calibrate(Screen& screen, const Command& program) {
 void StartUpRows(Screen& screen, const Layout& l, const Command& program,
                  const Command& floor, const std::string& figure, bool fixedGoal) {
   std::vector<double> mine, floors;
-  MeasureStartUp(screen, floor, FloorProbe(l), 1);  // its caches warm too
+  MeasureStartUp(screen, floor, FloorProbe(l));  // its caches warm too
   for (int i = 0; i < Runs(); ++i) {
-    mine.push_back(MeasureStartUp(screen, program, ProgramProbe(l), 1)[0]);
-    floors.push_back(MeasureStartUp(screen, floor, FloorProbe(l), 1)[0]);
+    mine.push_back(MeasureStartUp(screen, program, ProgramProbe(l)));
+    floors.push_back(MeasureStartUp(screen, floor, FloorProbe(l)));
   }
   const double m = Median(mine), f = Median(floors);
   PrintRow(figure, Fixed(m, 1, "ms"), Fixed(f, 1, "ms"), Fixed(m / f, 2, "x"),

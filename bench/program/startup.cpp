@@ -72,12 +72,10 @@ bool ShowsPaint(const Screen& screen, const PaintProbe& probe) {
   return true;
 }
 
-std::vector<double> MeasureStartUp(Screen& screen, const std::vector<std::string>& argv,
-                                   const PaintProbe& probe, int runs) {
+double MeasureStartUp(Screen& screen, const std::vector<std::string>& argv,
+                      const PaintProbe& probe) {
   DamageWatch watch(screen);
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) times.push_back(OneRun(screen, watch, argv, probe));
-  return times;
+  return OneRun(screen, watch, argv, probe);
 }
 
 }  // namespace veskaro::bench

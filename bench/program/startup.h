@@ -17,8 +17,8 @@ struct PaintProbe {
 bool ShowsPaint(const Screen& screen, const PaintProbe& probe);
 
 // Milliseconds from exec of `argv` to the screen change that completes the
-// probe, once per run; the program is stopped after each run.
-std::vector<double> MeasureStartUp(Screen& screen, const std::vector<std::string>& argv,
-                                   const PaintProbe& probe, int runs);
+// probe; the program is stopped afterwards.
+double MeasureStartUp(Screen& screen, const std::vector<std::string>& argv,
+                      const PaintProbe& probe);
 
 }  // namespace veskaro::bench
