@@ -2,9 +2,10 @@
 # Starts (start) or ends (stop) the session that the end-to-end tests share:
 # a fresh Wine prefix with a 1024 x 768 virtual desktop on its own Xvfb.
 # Its settings go to <state>/session.env for the tests to read.
+#   e2e-session.sh start <state> <veskaro_probe.exe> | stop <state>
 set -euo pipefail
 . "$(dirname "$(readlink -f "$0")")/wine-env.sh"
-action=$1 state=$2
+action=$1 state=$2 probe=${3:-}
 
 start() {
   rm -rf "$state"
@@ -25,6 +26,8 @@ start() {
   export DISPLAY=":$(cat "$state/display")"
   # The server stays up until stop.
   veskaro_wine_warm_up -p
+  # And the desktop with it: the probe holds a hidden window on it.
+  setsid "$VESKARO_WINE" "$probe" hold </dev/null >"$state/hold.log" 2>&1 &
   printf 'DISPLAY=%s\nWINEPREFIX=%s\n' "$DISPLAY" "$WINEPREFIX" >"$state/session.env"
 }
 

@@ -223,9 +223,17 @@ class Window:
     def __init__(self, session):
         self.session = session
         # Active, with the focus handed on: keys from now on reach it.
-        self.info = wait_for("the main window, active with a focused control",
-                             lambda: (lambda w: w if w and w["active"] and w["focus"]
-                                      else None)(session.window(TITLE)))
+        seen = []
+
+        def ready():
+            seen[:] = [session.window(TITLE)]
+            w = seen[0]
+            return w if w and w["active"] and w["focus"] else None
+
+        try:
+            self.info = wait_for("the main window, active with a focused control", ready)
+        except Failure as failure:
+            raise Failure(f"{failure}; last seen: {seen}")
         self.client = tuple(self.info["client"])
         # Shown means painted: the canvas white where it is declared.
         wait_for("the white canvas", lambda: self.picture().white())

@@ -1,7 +1,8 @@
 // Prints what the window system knows of the desktop's visible top-level
 // windows, as one JSON array, for the end-to-end tests: titles, rectangles,
-// the client area's origin, the keyboard focus, the close box and the
+// the client area's origin, the keyboard focus, the caption's boxes and the
 // children's texts. The tests take everything else from the screen's pixels.
+// With "hold" it keeps a hidden window on the desktop instead, until ended.
 #include <windows.h>
 
 #include <cstdio>
@@ -129,7 +130,20 @@ BOOL CALLBACK AddWindow(HWND window, LPARAM l) {
 
 }  // namespace
 
-int main() {
+// Wine ends its virtual desktop a moment after the last window on it has
+// gone; a program started in that moment finds no desktop to show on.
+int Hold() {
+  HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+  if (window == nullptr) return 1;
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+  DestroyWindow(window);
+  return 0;
+}
+
+int main(int argc, char** argv) {
+  if (argc > 1 && std::string(argv[1]) == "hold") return Hold();
   std::vector<std::string> windows;
   EnumWindows(AddWindow, reinterpret_cast<LPARAM>(&windows));
   std::string out = "[";
