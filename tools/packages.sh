@@ -2,7 +2,7 @@
 # Sourced by the run and test scripts.
 
 VESKARO_BUILD_PACKAGES="g++ cmake ninja-build pkgconf libx11-dev libxft-dev
-  libfontconfig-dev libxtst-dev libgtest-dev libbenchmark-dev"
+  libfontconfig-dev libxtst-dev libxdamage-dev libgtest-dev libbenchmark-dev"
 VESKARO_RUN_PACKAGES="fonts-wqy-microhei"
 VESKARO_TEST_PACKAGES="xvfb openbox x11-utils xdotool imagemagick
   g++-mingw-w64-x86-64-posix wine64 icoutils googletest
