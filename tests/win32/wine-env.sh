@@ -12,9 +12,8 @@ veskaro_wine_here=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
 # Sets WINEPREFIX to the prefix for `purpose` (unit, e2e), under /tmp;
 # `owner`, a folder, tells the prefixes of one purpose apart.
 veskaro_wine_use_prefix() {
-  local key
-  key=$(printf '%s' "${2:-}" | cksum | cut -d' ' -f1)
-  export WINEPREFIX="/tmp/veskaro-wine-$(id -u)-$1-$key"
+  export WINEPREFIX="/tmp/veskaro-wine-$(id -u)-$1"
+  [ -z "${2:-}" ] || WINEPREFIX="$WINEPREFIX-$(printf '%s' "$2" | cksum | cut -d' ' -f1)"
 }
 
 # Makes the prefix unless one made by this Wine is there already; several
