@@ -5,7 +5,7 @@ VESKARO_BUILD_PACKAGES="g++ cmake ninja-build pkgconf libx11-dev libxft-dev
   libfontconfig-dev libxtst-dev libxdamage-dev libgtest-dev libbenchmark-dev"
 VESKARO_RUN_PACKAGES="fonts-wqy-microhei"
 VESKARO_TEST_PACKAGES="xvfb openbox x11-utils xdotool imagemagick
-  g++-mingw-w64-x86-64-posix wine64 icoutils googletest
+  g++-mingw-w64-x86-64-posix wine64 fonts-wine icoutils googletest
   clang-14 libclang-rt-14-dev valgrind
   lintian desktop-file-utils appstream dpkg-dev zip unzip python3"
 
@@ -23,6 +23,5 @@ veskaro_require() {
     return 1
   fi
   apt-get update -qq &&
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-      "${missing[@]}" >/dev/null
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 }
